@@ -35,4 +35,7 @@ prepare_wine_prefix() {
         wineserver -w 2>/dev/null || true
     fi
     wineserver -p 2>/dev/null || true   # keep it alive between the test programs
+    # Start Wine's own services now, detached from our output: started by the first test program they
+    # would inherit ctest's pipes and keep it waiting for ever.
+    wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 }

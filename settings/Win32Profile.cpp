@@ -16,6 +16,8 @@ bool Win32Profile::WriteString(const std::string& file, const std::string& secti
 }
 
 bool Win32Profile::Flush(const std::string& file) {
-    // All three names null flushes the system's cached copy of the file.
-    return WritePrivateProfileStringA(nullptr, nullptr, nullptr, file.c_str()) != FALSE;
+    // All three names null flushes the system's cached copy of the file. Its result says nothing: Wine
+    // answers FALSE to this call by design, and a failed write already showed in WriteString.
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, file.c_str());
+    return true;
 }
