@@ -1,0 +1,6 @@
+#include "RunState.h"
+
+RunState& TheRunState() {
+    static RunState state;
+    return state;
+}
