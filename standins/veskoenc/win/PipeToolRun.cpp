@@ -2,9 +2,11 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <deque>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -17,6 +19,9 @@
 namespace {
 
 constexpr std::int64_t kTerminateAfterStopMs = 700;
+// Output still in the pipes when the process has ended; a grandchild holding a pipe open must not keep
+// us waiting longer than this.
+constexpr std::int64_t kDrainAfterExitMs = 200;
 
 struct Pipe {
     UniqueHandle ours;
@@ -36,79 +41,103 @@ bool MakePipe(Pipe& pipe, bool childReads) {
     return SetHandleInformation(pipe.ours.Get(), HANDLE_FLAG_INHERIT, 0) != 0;
 }
 
+// What the reader threads hand over. Shared, because a reader may outlive the run while a grandchild
+// of the tool still holds its pipe.
+struct Inbox {
+    std::mutex mutex;
+    std::condition_variable cv;
+    std::deque<ToolEvent> events;
+    int readersDone = 0;
+};
+
+void StartReader(const std::shared_ptr<Inbox>& inbox, UniqueHandle pipe, ToolEvent::Kind kind) {
+    std::thread([inbox, pipe = std::move(pipe), kind] {
+        char buffer[16384];
+        DWORD n = 0;
+        while (ReadFile(pipe.Get(), buffer, sizeof buffer, &n, nullptr) && n > 0) {
+            std::lock_guard lock(inbox->mutex);
+            inbox->events.push_back({kind, std::string(buffer, n), 0});
+            inbox->cv.notify_one();
+        }
+        std::lock_guard lock(inbox->mutex);
+        ++inbox->readersDone;
+        inbox->cv.notify_one();
+    }).detach();
+}
+
 class PipeToolRun final : public ToolRun {
   public:
-    PipeToolRun(UniqueHandle process, Pipe input, Pipe output, Pipe errors)
-        : process_(std::move(process)), input_(std::move(input.ours)) {
-        readers_.emplace_back([this, h = std::move(output.ours)] { Read(h.Get(), ToolEvent::Kind::Output); });
-        readers_.emplace_back([this, h = std::move(errors.ours)] { Read(h.Get(), ToolEvent::Kind::Errors); });
-    }
+    PipeToolRun(UniqueHandle process, UniqueHandle job, UniqueHandle input,
+                const std::shared_ptr<Inbox>& inbox)
+        : process_(std::move(process)), job_(std::move(job)), input_(std::move(input)), inbox_(inbox) {}
 
-    ~PipeToolRun() override {
-        if (WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT) {
-            TerminateProcess(process_.Get(), 1);
-        }
-        for (std::thread& reader : readers_) {
-            reader.join();  // the pipes break when the process is gone
-        }
-    }
+    // Closing the job ends the tool and anything it started.
+    ~PipeToolRun() override { Terminate(); }
 
     ToolEvent Next(int timeoutMs) override {
-        std::unique_lock lock(mutex_);
-        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+        const std::int64_t deadline = SteadyMilliseconds() + timeoutMs;
+        std::unique_lock lock(inbox_->mutex);
         while (true) {
-            if (!events_.empty()) {
-                ToolEvent event = std::move(events_.front());
-                events_.pop_front();
+            if (!inbox_->events.empty()) {
+                ToolEvent event = std::move(inbox_->events.front());
+                inbox_->events.pop_front();
                 return event;
             }
-            if (stopAt_ && SteadyMilliseconds() >= *stopAt_ + kTerminateAfterStopMs) {
-                TerminateProcess(process_.Get(), 1);
+            const std::int64_t now = SteadyMilliseconds();
+            if (stopAt_ && now >= *stopAt_ + kTerminateAfterStopMs) {
+                Terminate();
                 stopAt_.reset();
             }
-            if (readersDone_ == readers_.size()) {
-                lock.unlock();
-                WaitForSingleObject(process_.Get(), INFINITE);
+            if (!exitedAt_ && WaitForSingleObject(process_.Get(), 0) == WAIT_OBJECT_0) {
+                exitedAt_ = now;
+            }
+            if (exitedAt_ && (inbox_->readersDone == 2 || now >= *exitedAt_ + kDrainAfterExitMs)) {
                 DWORD code = 0;
                 GetExitCodeProcess(process_.Get(), &code);
                 return {ToolEvent::Kind::Exited, "", static_cast<int>(code)};
             }
-            if (cv_.wait_until(lock, until) == std::cv_status::timeout && events_.empty()) {
+            if (now >= deadline) {
                 return {};
             }
+            // Short waits: the process ending is not signalled through the condition variable.
+            inbox_->cv.wait_for(lock, std::chrono::milliseconds(std::min<std::int64_t>(deadline - now, 20)));
         }
     }
 
     void RequestStop() override {
         DWORD written = 0;
-        WriteFile(input_.Get(), "q", 1, &written, nullptr);
-        std::lock_guard lock(mutex_);
+        WriteFile(input_.Get(), "q", 1, &written, nullptr);  // FFmpeg's key for "finish now"
         stopAt_ = SteadyMilliseconds();
     }
 
   private:
-    void Read(HANDLE pipe, ToolEvent::Kind kind) {
-        char buffer[16384];
-        DWORD n = 0;
-        while (ReadFile(pipe, buffer, sizeof buffer, &n, nullptr) && n > 0) {
-            std::lock_guard lock(mutex_);
-            events_.push_back({kind, std::string(buffer, n), 0});
-            cv_.notify_one();
+    void Terminate() {
+        if (job_.Valid()) {
+            TerminateJobObject(job_.Get(), 1);
+        } else if (WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT) {
+            TerminateProcess(process_.Get(), 1);
         }
-        std::lock_guard lock(mutex_);
-        ++readersDone_;
-        cv_.notify_one();
     }
 
     UniqueHandle process_;
+    UniqueHandle job_;
     UniqueHandle input_;
-    std::mutex mutex_;
-    std::condition_variable cv_;
-    std::deque<ToolEvent> events_;
-    size_t readersDone_ = 0;
+    std::shared_ptr<Inbox> inbox_;
     std::optional<std::int64_t> stopAt_;
-    std::vector<std::thread> readers_;  // last: started once everything else exists
+    std::optional<std::int64_t> exitedAt_;
 };
+
+// A job that ends its processes when its last handle closes, so the tool never outlives veskoenc.exe.
+UniqueHandle MakeKillOnCloseJob() {
+    UniqueHandle job(CreateJobObjectW(nullptr, nullptr));
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    if (job.Valid() &&
+        !SetInformationJobObject(job.Get(), JobObjectExtendedLimitInformation, &limits, sizeof limits)) {
+        job.Reset();
+    }
+    return job;
+}
 
 }  // namespace
 
@@ -130,16 +159,24 @@ std::unique_ptr<ToolRun> StartPipeTool(const std::wstring& program, const std::v
     startup.hStdOutput = output.childs.Get();
     startup.hStdError = errors.childs.Get();
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
-                        nullptr, nullptr, &startup, &process)) {
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
+                        CREATE_NO_WINDOW | CREATE_SUSPENDED, nullptr, nullptr, &startup, &process)) {
         error = "cannot start " + Utf8(program) + ": error " + std::to_string(GetLastError());
         return nullptr;
     }
+    UniqueHandle job = MakeKillOnCloseJob();
+    if (job.Valid() && !AssignProcessToJobObject(job.Get(), process.hProcess)) {
+        job.Reset();  // still works, only without the guarantee for the tool's own children
+    }
+    ResumeThread(process.hThread);
     CloseHandle(process.hThread);
     // Only the child holds its ends now, so our reads end when it does.
     input.childs.Reset();
     output.childs.Reset();
     errors.childs.Reset();
-    return std::make_unique<PipeToolRun>(UniqueHandle(process.hProcess), std::move(input), std::move(output),
-                                         std::move(errors));
+    auto inbox = std::make_shared<Inbox>();
+    StartReader(inbox, std::move(output.ours), ToolEvent::Kind::Output);
+    StartReader(inbox, std::move(errors.ours), ToolEvent::Kind::Errors);
+    return std::make_unique<PipeToolRun>(UniqueHandle(process.hProcess), std::move(job),
+                                         std::move(input.ours), inbox);
 }

@@ -211,11 +211,32 @@ TEST(ConvertStop, AStopReplyEndsTheRunPromptlyAndDeletesNothing) {
     });
     ASSERT_TRUE(run.ended);
     ASSERT_GE(run.stopRepliedAtMs, 0) << "no progress of 1 s or more arrived";
-    EXPECT_LE(run.wallMs - run.stopRepliedAtMs, 1500) << "the encoder went on after the stop reply";
+    EXPECT_LE(run.wallMs - run.stopRepliedAtMs, 1000) << "the encoder went on after the stop reply";
     EXPECT_EQ(run.notifications.back().atMs, run.stopRepliedAtMs) << "nothing is sent after the stop";
     const std::vector<std::int32_t> positions = run.ValuesOf(NOTIFY_PROGRESS);
     EXPECT_LT(positions.back(), 30) << "stopped long before the end of the 40 s clip";
     EXPECT_GE(FileSize(conversion.target), 0) << "the unfinished file is Corvane's to delete";
+}
+
+TEST(ConvertKilled, TheHelperAndFfmpegEndWithTheEncoder) {
+    EncoderHarness harness;
+    ConversionSettings settings;
+    Use(settings, OutputFormat::DvdMpeg2);
+    settings.tvMode = 1;
+    const Conversion conversion = Prepare(harness, settings, kLong, NewOutputFolder("killed"));
+    const HarnessRun run = harness.Run(conversion.arguments, [](unsigned code, std::int32_t value) {
+        return code == NOTIFY_PROGRESS && value >= 1 ? kKillEncoder : kReplyContinue;
+    });
+    ASSERT_TRUE(run.killed) << run.notifications.size() << " notifications in " << run.wallMs << " ms";
+    // The helper notices the closed connection and kills FFmpeg, so the output stops growing.
+    Sleep(1500);
+    const long long sizeAfterKill = FileSize(conversion.target);
+    Sleep(1000);
+    EXPECT_EQ(FileSize(conversion.target), sizeAfterKill);
+    const FileFacts facts = ProbeFile(conversion.target);
+    const auto duration = facts.format.find("duration");
+    const double reached = duration == facts.format.end() ? 0.0 : std::atof(duration->second.c_str());
+    EXPECT_LT(reached, 30.0) << "FFmpeg did not go on to the end of the 40 s clip";
 }
 
 TEST(ConvertBroken, ATruncatedSourceEndsCleanlyWithoutOutput) {

@@ -41,8 +41,12 @@ LRESULT CALLBACK EncoderHarness::WindowProc(HWND window, UINT message, WPARAM wP
     const auto value = static_cast<std::int32_t>(lParam);
     const std::int64_t at = SteadyMilliseconds() - self->startedAt_;
     self->current_->notifications.push_back({code, value, at});
-    const std::intptr_t reply =
-        (self->policy_ && *self->policy_) ? (*self->policy_)(code, value) : kReplyContinue;
+    std::intptr_t reply = (self->policy_ && *self->policy_) ? (*self->policy_)(code, value) : kReplyContinue;
+    if (reply == kKillEncoder) {
+        TerminateProcess(self->process_, 1);
+        self->current_->killed = true;
+        reply = kReplyContinue;
+    }
     if (reply == kReplyStop && self->current_->stopRepliedAtMs < 0) {
         self->current_->stopRepliedAtMs = at;
     }
@@ -63,6 +67,7 @@ HarnessRun EncoderHarness::Run(const std::string& arguments, const ReplyPolicy& 
     policy_ = &policy;
     startedAt_ = SteadyMilliseconds();
     run.started = ShellExecuteExW(&info) && info.hProcess != nullptr;
+    process_ = info.hProcess;
     if (run.started) {
         while (true) {
             const DWORD wait = MsgWaitForMultipleObjects(1, &info.hProcess, FALSE, 20, QS_ALLINPUT);
@@ -85,6 +90,7 @@ HarnessRun EncoderHarness::Run(const std::string& arguments, const ReplyPolicy& 
     run.wallMs = SteadyMilliseconds() - startedAt_;
     current_ = nullptr;
     policy_ = nullptr;
+    process_ = nullptr;
     return run;
 }
 

@@ -18,7 +18,8 @@ struct Notification {
 
 struct HarnessRun {
     bool started = false;
-    bool ended = false;  // within the time allowed
+    bool ended = false;   // within the time allowed
+    bool killed = false;  // by kKillEncoder
     std::int64_t wallMs = 0;
     std::int64_t stopRepliedAtMs = -1;
     std::vector<Notification> notifications;
@@ -28,6 +29,9 @@ struct HarnessRun {
 
 // Decides the reply to each notification.
 using ReplyPolicy = std::function<std::intptr_t(unsigned code, std::int32_t value)>;
+// A reply policy may return this to have the encoder process killed instead of answered (as when
+// Corvane itself ends); the reply is then 0.
+inline constexpr std::intptr_t kKillEncoder = -99;
 
 class EncoderHarness {
   public:
@@ -45,6 +49,7 @@ class EncoderHarness {
     HarnessRun* current_ = nullptr;
     const ReplyPolicy* policy_ = nullptr;
     std::int64_t startedAt_ = 0;
+    HANDLE process_ = nullptr;
 };
 
 // Runs an FFmpeg tool through veskoenc's own tool host (the helper under Wine) and returns its stdout;
