@@ -1,0 +1,4 @@
+// The program's one application object; test programs make their own.
+#include "ConverterApp.h"
+
+CConverterApp theApp;

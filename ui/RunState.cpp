@@ -1,0 +1,8 @@
+#include "RunState.h"
+
+RunState& TheRunState() {
+    static RunState state;
+    return state;
+}
+
+CProgressDlg* progressDlg = nullptr;
