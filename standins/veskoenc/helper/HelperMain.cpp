@@ -221,7 +221,9 @@ bool Relay(int socketFd, FrameReader& reader, Child& child) {
         }
         pollfd fds[3] = {
             {socketFd, POLLIN, 0}, {child.output.Get(), POLLIN, 0}, {child.errors.Get(), POLLIN, 0}};
-        if (poll(fds, 3, 100) < 0 && errno != EINTR) {
+        // Once the tool has closed its output it is exiting: look for its status often, not every 100 ms.
+        const bool exiting = child.output.Get() < 0 && child.errors.Get() < 0;
+        if (poll(fds, 3, exiting ? 2 : 100) < 0 && errno != EINTR) {
             return false;
         }
         if (fds[0].revents != 0) {
