@@ -7,7 +7,7 @@ packages=(
     cmake ninja-build g++ googletest
     mingw-w64 g++-mingw-w64-x86-64
     wine wine64 xvfb xauth x11-utils xdotool imagemagick
-    ffmpeg fp-utils
+    ffmpeg fp-utils p7zip-full
 )
 
 missing=()
