@@ -4,6 +4,8 @@
 #include "RunState.h"
 #include "resource.h"
 
+CProgressDlg* progressDlg = nullptr;
+
 CProgressDlg::CProgressDlg(CWnd* parent) : CDialog(IDD_PROGRESS, parent) {}
 
 BOOL CProgressDlg::CreateHidden(CWnd* owner) {

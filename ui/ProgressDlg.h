@@ -28,3 +28,6 @@ class CProgressDlg : public CDialog {
   private:
     void RequestStop();
 };
+
+// The one progress window, created hidden by the main window and deleted with it.
+extern CProgressDlg* progressDlg;

@@ -8,7 +8,6 @@ if(WIN32)
         ${CMAKE_CURRENT_LIST_DIR}/ConverterDlgSettings.cpp
         ${CMAKE_CURRENT_LIST_DIR}/ConverterDlgSources.cpp
         ${CMAKE_CURRENT_LIST_DIR}/ProgressDlg.cpp
-        ${CMAKE_CURRENT_LIST_DIR}/RunState.cpp
         ${CMAKE_CURRENT_LIST_DIR}/SkinLibrary.cpp
     )
     target_include_directories(corvane_ui PUBLIC ${CMAKE_CURRENT_LIST_DIR} ${PROJECT_SOURCE_DIR}/res)
