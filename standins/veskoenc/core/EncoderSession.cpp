@@ -1,10 +1,42 @@
 #include "EncoderSession.h"
 
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
 #include "EncoderInterface.h"
 #include "ProgressTracking.h"
 
 namespace {
 constexpr size_t kTailLines = 20;
+}
+
+std::intptr_t NotifyHoldingTool(ToolRun& run, const NotifyFn& notify, unsigned code, std::int32_t value,
+                                std::int64_t holdAfterMilliseconds) {
+    std::mutex mutex;
+    std::condition_variable replied;
+    bool done = false;
+    bool paused = false;
+    // Only this thread touches the run while the caller waits for the reply.
+    std::thread watchdog([&] {
+        std::unique_lock lock(mutex);
+        if (!replied.wait_for(lock, std::chrono::milliseconds(holdAfterMilliseconds), [&] { return done; })) {
+            run.Pause(true);
+            paused = true;
+        }
+    });
+    const std::intptr_t reply = notify(code, value);
+    {
+        std::lock_guard lock(mutex);
+        done = true;
+    }
+    replied.notify_one();
+    watchdog.join();
+    if (paused) {
+        run.Pause(false);
+    }
+    return reply;
 }
 
 ConversionOutcome FollowConversion(ToolRun& run, const NotifyFn& notify, const ClockFn& clock,
@@ -36,7 +68,8 @@ ConversionOutcome FollowConversion(ToolRun& run, const NotifyFn& notify, const C
             continue;
         }
         if (const auto due = throttle.Due(now, outcome.lastPosition)) {
-            if (notify(NOTIFY_PROGRESS, *due) == kReplyStop) {
+            if (NotifyHoldingTool(run, notify, NOTIFY_PROGRESS, *due, timing.holdAfterMilliseconds) ==
+                kReplyStop) {
                 outcome.stopped = true;
                 run.RequestStop();
                 stopDeadline = clock() + timing.stopGraceMilliseconds;

@@ -15,6 +15,9 @@ using ClockFn = std::function<std::int64_t()>;  // milliseconds, steady
 
 struct SessionTiming {
     std::int64_t heartbeatMilliseconds = 500;  // progress at least this often
+    // A reply slower than this means Corvane is asking the user whether to stop: the tool is held until
+    // the reply comes, so that the conversion pauses as it would with an encoder that does the work itself.
+    std::int64_t holdAfterMilliseconds = 300;
     std::int64_t stopGraceMilliseconds = 900;  // after a stop reply, how long the tool may take to finish
     int pollMilliseconds = 50;
 };
@@ -26,6 +29,10 @@ struct ConversionOutcome {
     std::int32_t lastPosition = 0;
     std::string lastMessages;  // the tool's last lines on stderr
 };
+
+// notify(code, value) with the tool held while the reply takes longer than holdAfterMilliseconds.
+std::intptr_t NotifyHoldingTool(ToolRun& run, const NotifyFn& notify, unsigned code, std::int32_t value,
+                                std::int64_t holdAfterMilliseconds);
 
 ConversionOutcome FollowConversion(ToolRun& run, const NotifyFn& notify, const ClockFn& clock,
                                    const SessionTiming& timing = {});

@@ -9,6 +9,7 @@ bool IsKnownType(char c) {
         case FrameType::Hello:
         case FrameType::Run:
         case FrameType::Stop:
+        case FrameType::Pause:
         case FrameType::Output:
         case FrameType::Errors:
         case FrameType::Exited:

@@ -4,7 +4,7 @@
 //
 //   helper -> exe: Hello (the token from the helper's command line, so that no other local program can
 //                  take the connection), Output / Errors (the tool's stdout / stderr), Exited (status).
-//   exe -> helper: Run (tool name, then each argument, NUL-separated), Stop.
+//   exe -> helper: Run (tool name, then each argument, NUL-separated), Stop, Pause ("1" hold, "0" go on).
 // The helper ends the tool and itself when the connection drops.
 
 #include <cstdint>
@@ -17,6 +17,7 @@ enum class FrameType : char {
     Hello = 'H',
     Run = 'R',
     Stop = 'S',
+    Pause = 'P',
     Output = 'O',
     Errors = 'E',
     Exited = 'X',

@@ -17,4 +17,6 @@ class ToolRun {
     virtual ToolEvent Next(int timeoutMilliseconds) = 0;
     // Asks the tool to finish now (FFmpeg closes the file it writes).
     virtual void RequestStop() = 0;
+    // Holds the tool where it is, or lets it go on.
+    virtual void Pause(bool paused) = 0;
 };

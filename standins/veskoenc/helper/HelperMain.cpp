@@ -234,8 +234,11 @@ bool Relay(int socketFd, FrameReader& reader, Child& child) {
             reader.Feed(std::string_view(buffer, static_cast<size_t>(n)));
             while (const auto frame = reader.Next()) {
                 if (frame->type == FrameType::Stop && !killAt) {
+                    kill(child.pid, SIGCONT);  // in case it was held
                     kill(child.pid, SIGTERM);  // FFmpeg finishes the file it writes and exits
                     killAt = NowMs() + kKillAfterStopMs;
+                } else if (frame->type == FrameType::Pause && !killAt) {
+                    kill(child.pid, frame->payload == "1" ? SIGSTOP : SIGCONT);
                 }
             }
             if (reader.Broken()) {

@@ -107,6 +107,9 @@ class HelperToolRun final : public ToolRun {
     }
 
     void RequestStop() override { SendAll(connection_.Get(), EncodeFrame(FrameType::Stop, "")); }
+    void Pause(bool paused) override {
+        SendAll(connection_.Get(), EncodeFrame(FrameType::Pause, paused ? "1" : "0"));
+    }
 
   private:
     ToolEvent Lost(const char* why) {

@@ -110,6 +110,15 @@ class PipeToolRun final : public ToolRun {
         stopAt_ = SteadyMilliseconds();
     }
 
+    void Pause(bool paused) override {
+        using ProcessCall = LONG(NTAPI*)(HANDLE);
+        const auto call = reinterpret_cast<ProcessCall>(reinterpret_cast<void*>(
+            GetProcAddress(GetModuleHandleW(L"ntdll.dll"), paused ? "NtSuspendProcess" : "NtResumeProcess")));
+        if (call != nullptr) {
+            call(process_.Get());
+        }
+    }
+
   private:
     void Terminate() {
         if (job_.Valid()) {

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <deque>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -32,6 +34,8 @@ struct ScriptedTool : ToolRun {
         *now += duration;
         return event;
     }
+    std::vector<bool> pauses;
+    void Pause(bool paused) override { pauses.push_back(paused); }
     void RequestStop() override {
         stopRequested = true;
         stoppedAt = *now;
@@ -129,6 +133,24 @@ TEST(FollowConversion, GivesUpOnAToolThatIgnoresTheStop) {
     EXPECT_FALSE(outcome.exited);
     EXPECT_LE(now - *tool.stoppedAt, timing.stopGraceMilliseconds + timing.pollMilliseconds);
     EXPECT_EQ(recorder.messages.size(), 1u);  // nothing after the stop
+}
+
+TEST(NotifyHoldingTool, HoldsTheToolOnlyWhileASlowReplyIsAwaited) {
+    std::int64_t now = 0;
+    ScriptedTool tool;
+    tool.now = &now;
+    const NotifyFn quick = [](unsigned, std::int32_t) -> std::intptr_t { return kReplyContinue; };
+    EXPECT_EQ(NotifyHoldingTool(tool, quick, NOTIFY_PROGRESS, 3, 300), kReplyContinue);
+    EXPECT_TRUE(tool.pauses.empty());
+
+    // The user reads "Do you really want to stop?" for a while, then answers Yes.
+    const NotifyFn asking = [&tool](unsigned, std::int32_t) -> std::intptr_t {
+        std::this_thread::sleep_for(std::chrono::milliseconds(400));
+        EXPECT_EQ(tool.pauses, std::vector<bool>{true}) << "held while the question is open";
+        return kReplyStop;
+    };
+    EXPECT_EQ(NotifyHoldingTool(tool, asking, NOTIFY_PROGRESS, 3, 100), kReplyStop);
+    EXPECT_EQ(tool.pauses, (std::vector<bool>{true, false}));
 }
 
 TEST(ReportProbe, FourFactsOrAFailedDuration) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -216,6 +217,31 @@ TEST(ConvertStop, AStopReplyEndsTheRunPromptlyAndDeletesNothing) {
     const std::vector<std::int32_t> positions = run.ValuesOf(NOTIFY_PROGRESS);
     EXPECT_LT(positions.back(), 30) << "stopped long before the end of the 40 s clip";
     EXPECT_GE(FileSize(conversion.target), 0) << "the unfinished file is Corvane's to delete";
+}
+
+TEST(ConvertHeld, TheConversionPausesWhileTheReplyIsPending) {
+    EncoderHarness harness;
+    ConversionSettings settings;
+    Use(settings, OutputFormat::DvdMpeg2);
+    settings.tvMode = 1;
+    const Conversion conversion = Prepare(harness, settings, kLong, NewOutputFolder("held"));
+    std::int32_t heldAt = -1;
+    const HarnessRun run = harness.Run(conversion.arguments, [&heldAt](unsigned code, std::int32_t value) {
+        if (code == NOTIFY_PROGRESS && value >= 1 && heldAt < 0) {
+            heldAt = value;
+            Sleep(2000);  // as long as a user reading the stop question
+        }
+        return kReplyContinue;
+    });
+    ASSERT_TRUE(run.ended);
+    ASSERT_GE(heldAt, 1);
+    const std::vector<std::int32_t> positions = run.ValuesOf(NOTIFY_PROGRESS);
+    const auto held = std::find(positions.begin(), positions.end(), heldAt);
+    ASSERT_NE(held, positions.end());
+    ASSERT_NE(held + 1, positions.end());
+    // Unheld, FFmpeg converts this clip at many times its speed and would be at its end after 2 s.
+    EXPECT_LT(*(held + 1), heldAt + 15) << "FFmpeg went on while the reply was pending";
+    EXPECT_GE(positions.back(), 39) << "the conversion went on to the end afterwards";
 }
 
 TEST(ConvertKilled, TheHelperAndFfmpegEndWithTheEncoder) {

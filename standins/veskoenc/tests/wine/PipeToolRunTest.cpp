@@ -54,6 +54,27 @@ TEST(PipeToolRun, AToolThatIgnoresTheStopKeyIsEndedSoon) {
     EXPECT_LE(c.endedAfterMs, 1500);
 }
 
+TEST(PipeToolRun, AHeldToolWaitsUntilLetGo) {
+    std::string error;
+    // About a second of work when left alone.
+    const auto run = StartPipeTool(kCmd, {"/c", "ping -n 2 127.0.0.1 >nul"}, error);
+    ASSERT_TRUE(run) << error;
+    run->Pause(true);
+    const std::int64_t start = SteadyMilliseconds();
+    bool held = true;
+    std::int64_t exitedAt = -1;
+    while (SteadyMilliseconds() - start < 8000 && exitedAt < 0) {
+        if (held && SteadyMilliseconds() - start >= 1500) {
+            run->Pause(false);
+            held = false;
+        }
+        if (run->Next(50).kind == ToolEvent::Kind::Exited) {
+            exitedAt = SteadyMilliseconds() - start;
+        }
+    }
+    EXPECT_GE(exitedAt, 2000) << "ran on while held";
+}
+
 TEST(PipeToolRun, AMissingProgramIsAnErrorNotACrash) {
     std::string error;
     EXPECT_FALSE(StartPipeTool(L"C:\\no\\such\\ffmpeg.exe", {"-version"}, error));
