@@ -33,6 +33,7 @@ class CImageButton : public CButton {
     bool IsDefault() const { return isDefault; }
     bool UsesParentBackground() const { return useParentBg; }
     SIZE IconSize() const { return {iconWidth, iconHeight}; }
+    HWND TipWindow() const { return tipCtrl.m_hWnd; }
     std::string TipText() { return tipCtrl.m_hWnd ? tipCtrl.GetText(this, kToolId) : std::string(); }
     // The image rectangle for a placement; the caption rectangle may move (public for its tests).
     RECT ComputeImageRect(bool hasCaption, const RECT& item, RECT& caption, bool pressed, int width,
