@@ -1,6 +1,8 @@
+#include <windows.h>
+
+// after windows.h, whose types it uses
 #include <commctrl.h>
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include "MainDialogFixture.h"
 #include "Menu.h"

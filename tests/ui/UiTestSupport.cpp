@@ -1,7 +1,9 @@
 #include "UiTestSupport.h"
 
-#include <commctrl.h>
 #include <windows.h>
+
+// after windows.h, whose types it uses
+#include <commctrl.h>
 
 #include <cstdio>
 #include <map>
