@@ -4,6 +4,8 @@
 #include <string>
 
 #include "ComboBox.h"
+#include "EncoderInterface.h"
+#include "PictureGeometry.h"
 #include "Dialog.h"
 #include "Edit.h"
 #include "ImageButton.h"
@@ -56,14 +58,28 @@ class CConverterDlg : public CDialog {
 
     // The source list (ConverterDlgSources.cpp).
     void AddFiles();
+    void InsertRow(const std::string& path);
     void RemoveSelected();
     void MoveSelectedUp();
     void MoveSelectedDown();
+    void MoveSelected(int step);
+    void SwapRows(int selected, int neighbour);
     void ShowListMenu(NMHDR* header, LRESULT* result);
+    // True (with a beep) while a probe runs: its commands wait until it has ended.
+    bool RefuseWhileEncoderRuns();
 
     // Converting (ConverterDlgBatch.cpp).
     void ConvertAll();
+    // The target picture size goes into targetWidth and targetHeight, the bars are returned.
+    Borders ComputeBorders(int row);
+    std::string BuildCommandLine(const std::string& source, const std::string& target, int padWidth,
+                                 int padHeight, EncoderMode mode);
+    // False when the encoder could not be started.
+    bool RunEncoder(const std::string& source, const std::string& target, int padWidth, int padHeight,
+                    EncoderMode mode);
     LRESULT OnEncoderNotify(WPARAM code, LPARAM value);
+    int ReportProgress(double position);
+    static std::string EncoderMissingText();
 
     // Settings and the quick combos (ConverterDlgSettings.cpp).
     void ShowOutputSettings();

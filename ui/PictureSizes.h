@@ -3,10 +3,7 @@
 
 #include <array>
 
-struct PictureSize {
-    int width;
-    int height;
-};
+#include "PictureGeometry.h"
 
 inline constexpr std::array<PictureSize, 18> kPictureSizes = {{
     {160, 80},
