@@ -9,6 +9,7 @@
 #include <string_view>
 #include <utility>
 
+#include "FfmpegValues.h"
 #include "SubOptions.h"
 
 // How the audio filter string is read. MEncoder splits -af at commas only, so in
@@ -23,104 +24,6 @@
 namespace {
 
 using Args = std::vector<std::string>;
-
-std::string WithoutTrailingZeros(double value) {
-    std::string text = std::to_string(value);
-    if (text.find('.') != std::string::npos) {
-        text.erase(text.find_last_not_of('0') + 1);
-        if (text.back() == '.') {
-            text.pop_back();
-        }
-    }
-    return text;
-}
-
-// MEncoder's bit rates are kbit/s (1000 bit) up to 16000 and bit/s above.
-std::optional<std::string> KbitOrBit(const std::string& value) {
-    const auto n = ParseWholeNumber(value);
-    if (!n || *n <= 0) {
-        return std::nullopt;
-    }
-    return *n <= 16000 ? std::to_string(*n) + "k" : std::to_string(*n);
-}
-
-std::optional<std::string> Kbit(const std::string& value) {
-    const auto n = ParseWholeNumber(value);
-    if (!n || *n < 0) {
-        return std::nullopt;
-    }
-    return std::to_string(*n) + "k";
-}
-
-std::optional<std::string> Whole(const std::string& value) {
-    const auto n = ParseWholeNumber(value);
-    return n ? std::optional<std::string>(std::to_string(*n)) : std::nullopt;
-}
-
-// "16/9" or "2.21/1" or "1.7778" to FFmpeg's -aspect, which takes "16:9" or a plain number.
-std::optional<std::string> AspectRatio(const std::string& value) {
-    const size_t slash = value.find_first_of("/:");
-    if (slash == std::string::npos) {
-        const auto ratio = ParseDecimal(value);
-        return ratio && *ratio > 0 ? std::optional<std::string>(WithoutTrailingZeros(*ratio)) : std::nullopt;
-    }
-    const std::string a = value.substr(0, slash);
-    const std::string b = value.substr(slash + 1);
-    const auto na = ParseWholeNumber(a);
-    const auto nb = ParseWholeNumber(b);
-    if (na && nb && *na > 0 && *nb > 0) {
-        return a + ":" + b;
-    }
-    const auto da = ParseDecimal(a);
-    const auto db = ParseDecimal(b);
-    if (da && db && *da > 0 && *db > 0) {
-        return WithoutTrailingZeros(*da / *db);
-    }
-    return std::nullopt;
-}
-
-// MEncoder's -sws numbers to libswscale's flag names.
-constexpr std::array<const char*, 11> kScalers = {"fast_bilinear", "bilinear", "bicubic",  "experimental",
-                                                  "neighbor",      "area",     "bicublin", "gauss",
-                                                  "sinc",          "lanczos",  "spline"};
-
-struct Container {
-    const char* name;          // MEncoder's (lavf or mpeg suboption)
-    const char* ffmpegFormat;  // -f
-    const char* packetSize;    // -packetsize, or nullptr
-    const char* muxRate;       // -muxrate in bit/s, or nullptr
-    bool exactlyStereo;        // players of the format expect exactly two channels
-};
-
-// -of lavf -lavfopts format=...: "mpg" is an MPEG-1 system stream, "wmv" and "asf" are both ASF.
-constexpr std::array<Container, 8> kLavfContainers = {{
-    {"avi", "avi", nullptr, nullptr, false},
-    {"mpg", "mpeg", nullptr, nullptr, true},
-    {"mpeg", "mpeg", nullptr, nullptr, true},
-    {"wmv", "asf", nullptr, nullptr, false},
-    {"asf", "asf", nullptr, nullptr, false},
-    {"mov", "mov", nullptr, nullptr, false},
-    {"mp4", "mp4", nullptr, nullptr, false},
-    {"flv", "flv", nullptr, nullptr, false},
-}};
-
-// -of mpeg -mpegopts format=...: the disc formats with their pack sizes and mux rates.
-constexpr std::array<Container, 8> kMpegContainers = {{
-    {"mpeg1", "mpeg", nullptr, nullptr, true},
-    {"mpeg2", "vob", nullptr, nullptr, false},
-    {"xvcd", "vcd", "2324", "1411200", true},
-    {"vcd", "vcd", "2324", "1411200", true},
-    {"xsvcd", "svcd", "2324", nullptr, true},
-    {"svcd", "svcd", "2324", nullptr, true},
-    {"dvd", "dvd", "2048", "10080000", false},
-    {"pes1", "mpeg", nullptr, nullptr, true},
-}};
-
-const Container* FindContainer(std::span<const Container> table, std::string_view name) {
-    const auto it =
-        std::find_if(table.begin(), table.end(), [&](const Container& c) { return name == c.name; });
-    return it == table.end() ? nullptr : &*it;
-}
 
 // The run being put together, one field per FFmpeg meaning, emitted in a fixed order at the end.
 class Translation {
@@ -383,37 +286,6 @@ void Translation::FinishLame() {
     }
 }
 
-// One side of MPlayer's scale filter: -3 and -2 keep the shape from the stored size, -1 and 0 keep the
-// original side.
-std::optional<std::string> ScaleSide(const std::string& value, const char* original) {
-    const auto n = ParseWholeNumber(value);
-    if (!n) {
-        return std::nullopt;
-    }
-    if (*n > 0) {
-        return std::to_string(*n);
-    }
-    if (*n == -2 || *n == -3) {
-        return std::string("-2");
-    }
-    if (*n == -1 || *n == 0) {
-        return std::string(original);
-    }
-    return std::nullopt;
-}
-
-// One side of MPlayer's expand filter: 0 is the original side, a negative value adds that many pixels.
-std::optional<std::string> ExpandSide(const std::string& value, const char* original) {
-    const auto n = ParseWholeNumber(value);
-    if (!n) {
-        return std::nullopt;
-    }
-    if (*n > 0) {
-        return std::to_string(*n);
-    }
-    return *n == 0 ? std::string(original) : std::string(original) + "+" + std::to_string(-*n);
-}
-
 void Translation::ApplyVideoFilters(const std::string& text) {
     for (const SubOption& filter : ParseSubOptions(text, ',')) {
         std::vector<std::string> params;
@@ -465,19 +337,6 @@ void Translation::ApplyVideoFilters(const std::string& text) {
             Ignore("-vf " + name + (filter.value ? "=" + *filter.value : ""));
         }
     }
-}
-
-// Gain text "+3db", "-20dB" or "6" in dB.
-std::optional<double> GainDecibels(std::string text) {
-    if (text.size() > 2) {
-        std::string suffix = text.substr(text.size() - 2);
-        std::transform(suffix.begin(), suffix.end(), suffix.begin(),
-                       [](unsigned char c) { return std::tolower(c); });
-        if (suffix == "db") {
-            text.resize(text.size() - 2);
-        }
-    }
-    return ParseDecimal(text);
 }
 
 void Translation::ApplyAudioFilters(const std::string& text) {
@@ -695,33 +554,6 @@ void Translation::Apply(const std::vector<EncoderOption>& options) {
     ApplyContainer();
     ApplyVideoEncoder(videoEncoder_);
     ApplyAudioEncoder(audioEncoder_);
-}
-
-// Every standard channel layout of at most n channels, so that FFmpeg picks the source's own when it
-// fits and mixes down only when it does not.
-std::string LayoutsUpTo(int n) {
-    static constexpr std::array<std::pair<int, const char*>, 13> kLayouts = {{
-        {1, "mono"},
-        {2, "stereo"},
-        {3, "2.1"},
-        {3, "3.0"},
-        {4, "3.1"},
-        {4, "4.0"},
-        {4, "quad"},
-        {5, "4.1"},
-        {5, "5.0"},
-        {6, "5.1"},
-        {6, "6.0"},
-        {7, "6.1"},
-        {8, "7.1"},
-    }};
-    std::string list;
-    for (const auto& [channels, name] : kLayouts) {
-        if (channels <= n) {
-            list += (list.empty() ? "" : "|") + std::string(name);
-        }
-    }
-    return list;
 }
 
 Args Translation::Emit(const std::string& sourcePath, const std::string& targetPath) const {
