@@ -4,6 +4,8 @@
 //   "fail" in the name                              a probe that reports a duration of 0
 //   "noout" in the name                             a conversion that writes no output
 //   _s<ms>                                          wall time per reported second (default 20 ms)
+//   _p<seconds>                                     the last position reported (default: the duration)
+//   _e<ms>                                          time spent after the last report before exiting
 // Convert mode reports every whole second from 1 to the duration, writes the target, and stops at a
 // reply of 1 leaving the partial target behind, as a real encoder would.
 #include <windows.h>
@@ -101,7 +103,8 @@ int main() {
 
     FILE* out = name.find("noout") == std::string::npos ? std::fopen(target.c_str(), "wb") : nullptr;
     const DWORD pace = static_cast<DWORD>(Fact(name, "s", 20));
-    for (int second = 1; second <= static_cast<int>(duration); ++second) {
+    const int lastReport = static_cast<int>(Fact(name, "p", duration));
+    for (int second = 1; second <= static_cast<int>(duration) && second <= lastReport; ++second) {
         Sleep(pace);
         if (out != nullptr) {
             std::fprintf(out, "second %d of %s\n", second, name.c_str());
@@ -111,6 +114,7 @@ int main() {
             break;
         }
     }
+    Sleep(static_cast<DWORD>(Fact(name, "e", 0)));
     if (out != nullptr) {
         std::fclose(out);
     }
