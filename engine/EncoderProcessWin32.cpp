@@ -37,12 +37,16 @@ bool RunEncoderProcess(const std::string& encoderPath, const std::string& argume
     }
     const ProcessHandle process(info.hProcess);
     HANDLE handle = process.get();
-    // Wakes at once for the encoder's sent messages and for input, and sleeps while nothing happens.
+    // A pass at least every millisecond, one message per pass. The wait wakes at once for the encoder's
+    // sent messages and for anything already queued (MWMO_INPUTAVAILABLE), so a pass that timed out
+    // has nothing to dispatch and costs no call into the queue.
     for (;;) {
-        const DWORD woken = MsgWaitForMultipleObjects(1, &handle, FALSE, 1, QS_ALLINPUT);
+        const DWORD woken = MsgWaitForMultipleObjectsEx(1, &handle, 1, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
         if (woken == WAIT_OBJECT_0 || woken == WAIT_FAILED) {
             return true;
         }
-        pumpOneMessage();
+        if (woken == WAIT_OBJECT_0 + 1) {
+            pumpOneMessage();
+        }
     }
 }
