@@ -13,6 +13,6 @@ BatchSummary SummarizeBatch(long long elapsedSeconds, int fileCount, const std::
     for (const std::string& source : failedSources) {
         text += "\n" + source;
     }
-    text += "\n\nThe encoder's log (veskoenc.log) tells why.";
+    text += "\n\nThe encoder notes what went wrong in veskoenc.log, in the temporary folder (%TEMP%).";
     return {text, false};
 }
