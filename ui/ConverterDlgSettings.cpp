@@ -1,36 +1,51 @@
-// The output settings and the main window's quick combos.
+// The output settings and the main window's quick combos, which write through at once.
 #include "ConversionSettings.h"
 #include "ConverterDlg.h"
-#include "SettingsLists.h"
+#include "FormatChoices.h"
+#include "OutputSettingsDlg.h"
 
 void CConverterDlg::ShowOutputSettings() {
-    // The Output Settings dialog is not there yet.
+    COutputSettingsDlg settingsDlg;
+    if (settingsDlg.DoModal() != IDOK) {
+        return;
+    }
+    SelectOrClear(formatCombo, TheSettings().outputFormat);
+    RefreshTvModeCombo();
+    RefreshAspectCombo();
 }
 
-void CConverterDlg::OnFormatChosen() {}
+void CConverterDlg::OnFormatChosen() {
+    const int position = formatCombo.GetCurSel();
+    if (position < 0) {
+        return;
+    }
+    TheSettings().outputFormat = position;
+    RefreshTvModeCombo();
+    RefreshAspectCombo();
+}
 
-void CConverterDlg::OnTvModeChosen() {}
+void CConverterDlg::OnTvModeChosen() {
+    const int position = tvModeCombo.GetCurSel();
+    if (position >= 0) {
+        TheSettings().tvMode = position;
+    }
+}
 
-void CConverterDlg::OnAspectRatioChosen() {}
+void CConverterDlg::OnAspectRatioChosen() {
+    ApplyQuickAspect(TheSettings(), aspectCombo.GetCurSel());
+}
 
+// Its items, "NTSC" and "PAL", are the template's; only the selection and the state follow the format.
 void CConverterDlg::RefreshTvModeCombo() {
-    const ConversionSettings& settings = TheSettings();
-    tvModeCombo.SetCurSel(settings.tvMode);
-    tvModeCombo.EnableWindow(GroupOf(settings.outputFormat) == FormatGroup::Disc);
+    const ComboChoice choice = QuickTvModeChoice(TheSettings());
+    tvModeCombo.SetCurSel(choice.selection);
+    tvModeCombo.EnableWindow(choice.enabled);
 }
 
 void CConverterDlg::RefreshAspectCombo() {
-    const ConversionSettings& settings = TheSettings();
-    const FormatGroup group = GroupOf(settings.outputFormat);
+    const ComboChoice choice = QuickAspectChoice(TheSettings());
     aspectCombo.ResetContent();
-    if (group == FormatGroup::Mpeg) {
-        aspectCombo.AddStrings(lists::mpegAspect);
-        aspectCombo.SetCurSel(settings.mpegAspectRatio);
-        aspectCombo.EnableWindow(TRUE);
-        return;
-    }
-    // AVI and Windows Media keep showing the disc choice, disabled.
-    aspectCombo.AddStrings(lists::discAspect);
-    aspectCombo.SetCurSel(settings.dvdAspectRatio);
-    aspectCombo.EnableWindow(group == FormatGroup::Disc);
+    aspectCombo.AddStrings(choice.items);
+    aspectCombo.SetCurSel(choice.selection);
+    aspectCombo.EnableWindow(choice.enabled);
 }
