@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "MessagePump.h"
+#include "UiTestSupport.h"
 
 namespace {
 
@@ -41,7 +41,7 @@ bool IsMessageBox(HWND dialog) {
 }
 
 std::string MessageText(HWND box) {
-    return road::Text(GetDlgItem(box, 0xFFFF));
+    return uitest::WindowText(GetDlgItem(box, 0xFFFF));
 }
 
 // The file name box: the one visible edit of the file-open dialog.
@@ -70,53 +70,14 @@ void TypeIntoFileDialog(HWND dialog, const std::string& text) {
 
 }  // namespace
 
-namespace road {
-
-std::string Folder() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder = path;
-    return folder.substr(0, folder.rfind('\\') + 1);
-}
-
-std::string Text(HWND window) {
-    char text[2048] = {};
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
 HWND FindDialog(const std::string& caption) {
     for (HWND dialog : ThreadDialogs()) {
-        if (Text(dialog) == caption) {
+        if (uitest::WindowText(dialog) == caption) {
             return dialog;
         }
     }
     return nullptr;
 }
-
-void PumpFor(DWORD milliseconds) {
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < milliseconds) {
-        if (!PumpOneMessage()) {
-            Sleep(1);
-        }
-    }
-}
-
-bool PumpUntil(const std::function<bool()>& condition, DWORD milliseconds) {
-    const DWORD start = GetTickCount();
-    while (!condition()) {
-        if (GetTickCount() - start >= milliseconds) {
-            return false;
-        }
-        if (!PumpOneMessage()) {
-            Sleep(1);
-        }
-    }
-    return true;
-}
-
-}  // namespace road
 
 Person::Person() {
     activePerson = this;
@@ -135,11 +96,11 @@ void CALLBACK Person::Tick(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 void Person::WillChooseFiles(const std::string& folder, std::vector<std::string> names) {
-    WillDo([] { return road::FindDialog("Import video files") != nullptr; },
+    WillDo([] { return FindDialog("Import video files") != nullptr; },
            [folder, names] {
-               HWND dialog = road::FindDialog("Import video files");
+               HWND dialog = FindDialog("Import video files");
                TypeIntoFileDialog(dialog, folder);  // go to the folder first, as a person would
-               road::PumpFor(300);
+               uitest::PumpFor(300);
                std::string typed;
                for (const std::string& name : names) {
                    typed += "\"" + name + "\" ";
@@ -152,8 +113,8 @@ void Person::WillChooseFiles(const std::string& folder, std::vector<std::string>
 }
 
 void Person::WillCancelFileDialog() {
-    WillDo([] { return road::FindDialog("Import video files") != nullptr; },
-           [] { PostMessageA(road::FindDialog("Import video files"), WM_COMMAND, IDCANCEL, 0); });
+    WillDo([] { return FindDialog("Import video files") != nullptr; },
+           [] { PostMessageA(FindDialog("Import video files"), WM_COMMAND, IDCANCEL, 0); });
 }
 
 void Person::WillAnswer(const std::string& textPart, int button) { answers_.push_back({textPart, button}); }
@@ -198,7 +159,7 @@ void Person::AnswerMessageBoxes() {
         }
         answered_.push_back(box);
         messages_.push_back(text);
-        captions_.push_back(road::Text(box));
+        captions_.push_back(uitest::WindowText(box));
         PostMessageA(box, WM_COMMAND, button, 0);
     }
 }

@@ -53,12 +53,5 @@ private:
     bool inTick_ = false;
 };
 
-// Shared helpers of the road tests.
-namespace road {
-std::string Folder();  // this program's folder, with its trailing backslash
 // The dialog box of this thread with that caption, or null.
 HWND FindDialog(const std::string& caption);
-std::string Text(HWND window);
-void PumpFor(DWORD milliseconds);
-bool PumpUntil(const std::function<bool()>& condition, DWORD milliseconds = 10000);
-}  // namespace road

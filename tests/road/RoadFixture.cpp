@@ -5,18 +5,18 @@
 
 namespace {
 
-std::string CallsFile() { return road::Folder() + "fake-encoder-calls.txt"; }
+std::string CallsFile() { return uitest::TestFolder() + "fake-encoder-calls.txt"; }
 
 }  // namespace
 
 void RoadTest::SetUp() {
-    const std::string base = road::Folder() + "road\\" + testing::UnitTest::GetInstance()->current_test_info()->name() + "\\";
+    const std::string base = uitest::TestFolder() + "road\\" + testing::UnitTest::GetInstance()->current_test_info()->name() + "\\";
     std::filesystem::remove_all(base);
     clips = base + "clips\\";
     output = base + "output video\\";
     std::filesystem::create_directories(clips);
     std::filesystem::remove(CallsFile());
-    DeleteFileA((road::Folder() + "option.ini").c_str());
+    DeleteFileA((uitest::TestFolder() + "option.ini").c_str());
 
     TheSettings() = ConversionSettings{};
     TheSourceList() = SourceList{};
@@ -28,7 +28,7 @@ void RoadTest::SetUp() {
     SetWindowPos(dialog->m_hWnd, HWND_TOP, 40, 40, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
     SetOutputFolder(output);
     person = std::make_unique<Person>();
-    road::PumpFor(100);
+    uitest::PumpFor(100);
 }
 
 void RoadTest::TearDown() {
@@ -37,8 +37,8 @@ void RoadTest::TearDown() {
         dialog->DestroyWindow();
     }
     dialog.reset();
-    SetCurrentDirectoryA(road::Folder().c_str());
-    DeleteFileA((road::Folder() + "option.ini").c_str());
+    SetCurrentDirectoryA(uitest::TestFolder().c_str());
+    DeleteFileA((uitest::TestFolder() + "option.ini").c_str());
 }
 
 void RoadTest::MakeClips(const std::vector<std::string>& names) const {
@@ -51,8 +51,8 @@ void RoadTest::AddClips(const std::vector<std::string>& names) {
     MakeClips(names);
     person->WillChooseFiles(clips, names);
     Press(IDC_ADD);
-    ASSERT_TRUE(road::PumpUntil([&] { return person->AllDone(); })) << "the file dialog was not answered";
-    road::PumpFor(200);  // the last messages after the probes
+    ASSERT_TRUE(uitest::PumpUntil([&] { return person->AllDone(); })) << "the file dialog was not answered";
+    uitest::PumpFor(200);  // the last messages after the probes
 }
 
 void RoadTest::Press(int id) {
@@ -62,7 +62,7 @@ void RoadTest::Press(int id) {
 
 void RoadTest::Convert() {
     Press(IDC_CONVERT);
-    road::PumpFor(100);
+    uitest::PumpFor(100);
 }
 
 void RoadTest::SetOutputFolder(const std::string& folder) { SetWindowTextA(Item(IDC_OUTPUT_FOLDER), folder.c_str()); }

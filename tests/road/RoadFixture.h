@@ -16,6 +16,7 @@
 #include "ProgressDlg.h"
 #include "RunState.h"
 #include "SourceTable.h"
+#include "UiTestSupport.h"
 #include "resource.h"
 
 class RoadTest : public testing::Test {

@@ -100,7 +100,7 @@ TEST_F(RoadTest, ProgressShowsTheWholeBatchWithTheExampleTimes) {
     person->WillAnswer("Mission accomplished! Total Time:00:00:45", IDOK);
     Convert();
     EXPECT_TRUE(person->AllDone());
-    EXPECT_EQ(road::Text(progressDlg->statusText.m_hWnd), "Total time:00:01:00;Elapsed time:00:00:45;Finished 75.0%");
+    EXPECT_EQ(uitest::WindowText(progressDlg->statusText.m_hWnd), "Total time:00:01:00;Elapsed time:00:00:45;Finished 75.0%");
     EXPECT_EQ(progressDlg->progressBar.GetPos(), 750);
     EXPECT_FALSE(progressDlg->IsWindowVisible());
     EXPECT_TRUE(dialog->IsWindowEnabled());
