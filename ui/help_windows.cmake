@@ -26,7 +26,12 @@ if(WIN32)
     add_custom_command(TARGET corvane_help_window_tests POST_BUILD
         COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:vesko> $<TARGET_FILE:link_command_recorder>
                 ${help_test_dir}/)
-    add_dependencies(corvane_help_window_tests vesko link_command_recorder)
+    add_dependencies(corvane_help_window_tests vesko link_command_recorder corvane_html_help_recorder)
+
+    add_library(corvane_html_help_recorder SHARED ${CMAKE_CURRENT_LIST_DIR}/../tests/help/HtmlHelpRecorder.cpp)
+    set_target_properties(corvane_html_help_recorder PROPERTIES PREFIX "" OUTPUT_NAME hhctrl SUFFIX ".ocx"
+                          RUNTIME_OUTPUT_DIRECTORY ${help_test_dir} LIBRARY_OUTPUT_DIRECTORY ${help_test_dir})
+    target_link_libraries(corvane_html_help_recorder PRIVATE corvane_warnings)
     add_test(NAME help_window_tests COMMAND corvane_help_window_tests)
     set_tests_properties(help_window_tests PROPERTIES WORKING_DIRECTORY ${help_test_dir} TIMEOUT 300)
 endif()

@@ -189,6 +189,30 @@ TEST(HelpFile, TheTopicLiesInTheProgramFolderWhateverFolderIsCurrent) {
     EXPECT_FALSE(HelpTopicPath("C:\\" + std::string(230, 'f') + "\\").has_value());
 }
 
+TEST(HelpFile, HtmlHelpIsAskedToDisplayTheTopic) {
+    // A recording hhctrl.ocx lies beside this program, where the loader looks first; Wine prefers its
+    // own unless told otherwise for this program.
+    HKEY overrides = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER,
+                              "Software\\Wine\\AppDefaults\\corvane_help_window_tests.exe\\DllOverrides", 0,
+                              nullptr, 0, KEY_SET_VALUE, nullptr, &overrides, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExA(overrides, "hhctrl.ocx", 0, REG_SZ, reinterpret_cast<const BYTE*>("native"), 7);
+    RegCloseKey(overrides);
+    ShowHelpTopic(TestFolder() + "help.chm::/overview/overview.htm");
+    HMODULE recorder = GetModuleHandleA("hhctrl.ocx");
+    ASSERT_NE(recorder, nullptr);
+    using Recorded = int (*)(const char**, UINT*);
+    const auto recorded =
+        reinterpret_cast<Recorded>(reinterpret_cast<void*>(GetProcAddress(recorder, "RecordedHtmlHelpCall")));
+    ASSERT_NE(recorded, nullptr) << "the system's hhctrl.ocx was loaded, not the recorder";
+    const char* file = nullptr;
+    UINT command = 0;
+    EXPECT_EQ(recorded(&file, &command), 1);
+    EXPECT_EQ(std::string(file), TestFolder() + "help.chm::/overview/overview.htm");
+    EXPECT_EQ(command, 0u);  // display the topic
+}
+
 // The Tip of the Day with its profile and tips.txt beside this test program.
 class TipDialogTest : public ::testing::Test {
   protected:
