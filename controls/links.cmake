@@ -1,9 +1,5 @@
-# Opening links: the portable command building (links/, also built and tested natively) and the Win32
-# OpenLink, ReadRegistryDefault and ShowOpenError over it.
-if(NOT TARGET corvane_link_command)
-    add_subdirectory(${CMAKE_CURRENT_LIST_DIR}/links ${CMAKE_BINARY_DIR}/controls/links)
-endif()
-
+# Opening links: OpenLink, ReadRegistryDefault and ShowOpenError over the portable command building of
+# links/ (which the top level adds to both builds).
 if(WIN32)
     add_library(corvane_open_link STATIC ${CMAKE_CURRENT_LIST_DIR}/OpenLink.cpp)
     target_include_directories(corvane_open_link PUBLIC ${CMAKE_CURRENT_LIST_DIR})

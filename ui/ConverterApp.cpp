@@ -5,6 +5,7 @@
 #include "CommandLineInfo.h"
 #include "ConverterDlg.h"
 #include "SkinLibrary.h"
+#include "TipDlg.h"
 
 namespace {
 constexpr char kRegisterPlayerCommand[] = "regsvr32.exe MoviePlayer.ocx /s";
@@ -63,5 +64,9 @@ void CConverterApp::ShowStartupTip() {
     if (!commandLine.m_bShowSplash) {
         return;  // started by COM: no tip
     }
-    // The Tip of the Day dialog is offered here once it exists.
+    // Construction reads the next tip and destruction stores the position, shown or not.
+    CTipDlg tip;
+    if (tip.showOnStartup) {
+        tip.DoModal();
+    }
 }

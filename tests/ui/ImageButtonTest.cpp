@@ -122,26 +122,28 @@ TEST_F(ImageButtonTest, EnterOnAFocusedImageButtonPressesIt) {
     SendMessageA(dialog->m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(convert), TRUE);
     ASSERT_EQ(GetFocus(), convert);
     EXPECT_TRUE(dialog->convertButton.IsDefault());
+    AnswerOwnedDialogs closeMessages(dialog->m_hWnd, IDCANCEL);  // Convert with an empty list says so
     PostMessageA(convert, WM_KEYDOWN, VK_RETURN, 1);
     PumpFor(150);
     EXPECT_EQ(clicks.Count(), 1);
 }
 
 TEST_F(ImageButtonTest, ADoubleClickGivesTwoClicks) {
-    ClickCounter clicks(dialog->m_hWnd, IDC_ADD);
+    // Remove with an empty list does nothing, so no dialog comes between the clicks.
+    ClickCounter clicks(dialog->m_hWnd, IDC_SIDE_REMOVE);
     const LPARAM inside = MAKELPARAM(10, 10);
     for (UINT msg : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) {
-        PostMessageA(Add().m_hWnd, msg, msg == WM_LBUTTONUP ? 0 : MK_LBUTTON, inside);
+        PostMessageA(dialog->removeButton.m_hWnd, msg, msg == WM_LBUTTONUP ? 0 : MK_LBUTTON, inside);
     }
     PumpFor(200);
     EXPECT_EQ(clicks.Count(), 2);
 }
 
 TEST_F(ImageButtonTest, ClickTakesTheFocusAndTheParentStillGetsTheCommand) {
-    ClickCounter clicks(dialog->m_hWnd, IDC_SETTINGS);
+    ClickCounter clicks(dialog->m_hWnd, IDC_SIDE_REMOVE);
     SetFocus(dialog->outputFolderEdit.m_hWnd);
-    dialog->settingsButton.SendMessage(BM_CLICK);
-    EXPECT_EQ(GetFocus(), dialog->settingsButton.m_hWnd);
+    dialog->removeButton.SendMessage(BM_CLICK);
+    EXPECT_EQ(GetFocus(), dialog->removeButton.m_hWnd);
     EXPECT_EQ(clicks.Count(), 1);
 }
 

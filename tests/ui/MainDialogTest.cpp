@@ -155,8 +155,28 @@ TEST_F(MainDialogFixture, SystemMenuEndsWithTheAboutItemBelowASeparator) {
     separator.fMask = MIIM_FTYPE;
     ASSERT_TRUE(GetMenuItemInfoA(menu, static_cast<UINT>(count - 2), TRUE, &separator));
     EXPECT_TRUE(separator.fType & MFT_SEPARATOR);
-    // Choosing it is handled by the window itself and leaves it open.
+    // Choosing it opens the About box; closing that leaves the main window open.
+    std::string aboutCaption;
+    WhenReady closeAbout(
+        [] {
+            for (HWND box : ThreadWindows("#32770")) {
+                if (WindowText(box) == "About Corvane") {
+                    return true;
+                }
+            }
+            return false;
+        },
+        [&] {
+            for (HWND box : ThreadWindows("#32770")) {
+                if (WindowText(box) == "About Corvane") {
+                    aboutCaption = WindowText(box);
+                    PostMessageA(box, WM_COMMAND, IDOK, 0);
+                }
+            }
+        });
     dialog->SendMessage(WM_SYSCOMMAND, IDM_ABOUTBOX);
+    EXPECT_TRUE(closeAbout.Done());
+    EXPECT_EQ(aboutCaption, "About Corvane");
     EXPECT_TRUE(IsWindow(dialog->m_hWnd));
 }
 

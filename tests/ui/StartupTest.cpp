@@ -39,6 +39,16 @@ HWND MainWindow() {
     return nullptr;
 }
 
+std::vector<HWND> FindTipWindow() {
+    std::vector<HWND> found;
+    for (HWND hwnd : ThreadWindows("#32770")) {
+        if (WindowText(hwnd) == "Tip of the Day") {
+            found.push_back(hwnd);
+        }
+    }
+    return found;
+}
+
 // The keys of the "Destinate" section, in file order.
 std::vector<std::string> OptionKeys(const std::string& ini) {
     std::vector<std::string> keys;
@@ -74,6 +84,13 @@ TEST_P(StartupTest, MainWindowRunsAfterTheSkinAndItsEndSavesEveryKeyThenShutsThe
     const std::string logBefore = SkinLog() == "(not loaded)" ? "" : SkinLog();
 
     CConverterApp app;
+    // Tips are on by default: the Tip of the Day comes first, on its own; the user closes it.
+    bool tipCameBeforeTheMainWindow = false;
+    WhenReady closeTip([] { return !FindTipWindow().empty(); },
+                       [&] {
+                           tipCameBeforeTheMainWindow = MainWindow() == nullptr;
+                           PostMessageA(FindTipWindow().front(), WM_COMMAND, IDCANCEL, 0);
+                       });
     std::string logWhileShown;
     bool mainWindowWasAppWindow = false;
     WhenReady end([] { return MainWindow() != nullptr; },
@@ -85,6 +102,8 @@ TEST_P(StartupTest, MainWindowRunsAfterTheSkinAndItsEndSavesEveryKeyThenShutsThe
                   });
     const int result = AfxWinMain(GetModuleHandleA(nullptr), "", SW_SHOWNORMAL);
 
+    ASSERT_TRUE(closeTip.Done());
+    EXPECT_TRUE(tipCameBeforeTheMainWindow);
     ASSERT_TRUE(end.Done());
     EXPECT_EQ(logWhileShown, "init;load:KESTREL_SKIN/SKINMAGIC:ok;dialog:Dialog:ok;");
     EXPECT_TRUE(mainWindowWasAppWindow);

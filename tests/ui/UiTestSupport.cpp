@@ -5,6 +5,7 @@
 // after windows.h, whose types it uses
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 
@@ -177,6 +178,39 @@ LRESULT CALLBACK ClickCounter::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
         ++self->count_;
     }
     return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
+namespace {
+std::map<UINT_PTR, AnswerOwnedDialogs*>& Answerers() {
+    static std::map<UINT_PTR, AnswerOwnedDialogs*> answerers;
+    return answerers;
+}
+}  // namespace
+
+AnswerOwnedDialogs::AnswerOwnedDialogs(HWND owner, int button) : owner_(owner), button_(button) {
+    timer_ = SetTimer(nullptr, 0, 50, Tick);
+    Answerers()[timer_] = this;
+}
+
+AnswerOwnedDialogs::~AnswerOwnedDialogs() {
+    KillTimer(nullptr, timer_);
+    Answerers().erase(timer_);
+}
+
+void CALLBACK AnswerOwnedDialogs::Tick(HWND, UINT, UINT_PTR id, DWORD) {
+    const auto found = Answerers().find(id);
+    if (found == Answerers().end()) {
+        return;
+    }
+    AnswerOwnedDialogs& self = *found->second;
+    for (HWND box : ThreadWindows("#32770")) {
+        const bool seen = std::find(self.answered_.begin(), self.answered_.end(), box) != self.answered_.end();
+        if (!seen && GetWindow(box, GW_OWNER) == self.owner_) {
+            self.answered_.push_back(box);
+            self.captions_.push_back(WindowText(box));
+            PostMessageA(box, WM_COMMAND, static_cast<WPARAM>(self.button_), 0);
+        }
+    }
 }
 
 }  // namespace uitest

@@ -32,6 +32,26 @@ class WhenReady {
     bool done_ = false;
 };
 
+// Closes, with the given button, every dialog box of this thread that the owner window opens, for as long
+// as it lives: for tests of controls whose commands open message boxes or dialogs.
+class AnswerOwnedDialogs {
+  public:
+    AnswerOwnedDialogs(HWND owner, int button);
+    ~AnswerOwnedDialogs();
+    AnswerOwnedDialogs(const AnswerOwnedDialogs&) = delete;
+    AnswerOwnedDialogs& operator=(const AnswerOwnedDialogs&) = delete;
+    // The captions of the boxes answered, in order.
+    const std::vector<std::string>& Captions() const { return captions_; }
+
+  private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD);
+    HWND owner_;
+    int button_;
+    UINT_PTR timer_ = 0;
+    std::vector<HWND> answered_;
+    std::vector<std::string> captions_;
+};
+
 // Visible top-level windows of this thread with the given class ("#32770": dialogs and message boxes).
 std::vector<HWND> ThreadWindows(const char* className);
 std::string WindowText(HWND hwnd);
