@@ -22,7 +22,7 @@ prepare_wine_prefix
 # Without a window manager Wine waits two seconds for one at every window that closes; unmanaged
 # windows close at once. Only for the test programs that open and close many windows and need no
 # keyboard focus from a window manager.
-for program in corvane_road_tests.exe corvane_real_road_tests.exe; do
+for program in corvane_road_tests.exe corvane_real_road_tests.exe corvane_settings_dialog_tests.exe; do
     wine reg add "HKCU\\Software\\Wine\\AppDefaults\\$program\\X11 Driver" /v Managed /t REG_SZ /d N /f \
         >/dev/null 2>&1
 done
