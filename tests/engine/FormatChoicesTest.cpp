@@ -4,35 +4,10 @@
 
 #include <array>
 
+#include "DistinctSettings.h"
+
 namespace {
 
-// Working settings whose every field differs from its default, so each selection shows its source.
-ConversionSettings Working(OutputFormat format) {
-    ConversionSettings s;
-    s.outputFormat = static_cast<int>(format);
-    s.tvMode = 1;
-    s.mpegAspectRatio = 3;
-    s.dvdAspectRatio = 0;
-    s.aviQuality = 8;
-    s.mpeg1Quality = 1;
-    s.mpeg2Quality = 2;
-    s.svcdQuality = 0;
-    s.dvdQuality = 3;
-    s.wmvQuality = 7;
-    s.aviVideoCodec = 1;
-    s.asfVideoCodec = 0;
-    s.aviAudioCodec = 1;
-    s.divxAudioCodec = 1;
-    s.xvidAudioCodec = 1;
-    s.dvdAudioCodec = 1;
-    s.wmvAudioCodec = 0;
-    s.asfAudioCodec = 0;
-    s.aviResolution = 13;
-    s.mpegResolution = 15;
-    s.aviFrameRate = 6;
-    s.mpegFrameRate = 2;
-    return s;
-}
 
 struct Expect {
     TextList items;
@@ -85,7 +60,7 @@ constexpr std::array kCombos = {SettingsCombo::Quality,    SettingsCombo::VideoC
 
 TEST(FormatChoices, EveryFormatShowsItsListsSelectionsAndStates) {
     for (const FormatRow& row : kRows) {
-        const ConversionSettings working = Working(row.format);
+        const ConversionSettings working = DistinctSettings(row.format);
         for (size_t c = 0; c < kCombos.size(); ++c) {
             const ComboChoice choice = DialogChoice(working, kCombos[c]);
             const Expect& expected = row.combos[c];
@@ -99,36 +74,36 @@ TEST(FormatChoices, EveryFormatShowsItsListsSelectionsAndStates) {
 }
 
 TEST(FormatChoices, SelectionsWriteTheFormatsOwnField) {
-    ConversionSettings s = Working(OutputFormat::Asf);
+    ConversionSettings s = DistinctSettings(OutputFormat::Asf);
     ApplyDialogSelection(s, SettingsCombo::AudioCodec, 1);
     EXPECT_EQ(s.asfAudioCodec, 1);
     EXPECT_EQ(s.wmvAudioCodec, 0);  // WMV keeps its own choice
 
-    s = Working(OutputFormat::VcdMpeg1);
+    s = DistinctSettings(OutputFormat::VcdMpeg1);
     ApplyDialogSelection(s, SettingsCombo::Quality, 4);
     EXPECT_EQ(s.mpeg1Quality, 4);  // shared with MPEG1
 
-    s = Working(OutputFormat::Mpeg2);
+    s = DistinctSettings(OutputFormat::Mpeg2);
     ApplyDialogSelection(s, SettingsCombo::Resolution, 3);
     ApplyDialogSelection(s, SettingsCombo::Aspect, 0);
     ApplyDialogSelection(s, SettingsCombo::VideoCodec, 0);  // fixed: writes nothing
     EXPECT_EQ(s.mpegResolution, 3);
     EXPECT_EQ(s.mpegAspectRatio, 0);
     EXPECT_EQ(s, [] {
-        ConversionSettings expected = Working(OutputFormat::Mpeg2);
+        ConversionSettings expected = DistinctSettings(OutputFormat::Mpeg2);
         expected.mpegResolution = 3;
         expected.mpegAspectRatio = 0;
         return expected;
     }());
 
-    s = Working(OutputFormat::SvcdMpeg2);
+    s = DistinctSettings(OutputFormat::SvcdMpeg2);
     ApplyDialogSelection(s, SettingsCombo::TvMode, 0);
     EXPECT_EQ(DialogChoice(s, SettingsCombo::Resolution).selection, 0);  // the size follows the standard
     EXPECT_EQ(DialogChoice(s, SettingsCombo::FrameRate).selection, 0);
 }
 
 TEST(FormatChoices, StoredValuesOutsideTheListSelectNothing) {
-    ConversionSettings s = Working(OutputFormat::Avi);
+    ConversionSettings s = DistinctSettings(OutputFormat::Avi);
     s.aviQuality = 42;
     s.aviResolution = -1;
     EXPECT_EQ(DialogChoice(s, SettingsCombo::Quality).selection, -1);
@@ -138,7 +113,7 @@ TEST(FormatChoices, StoredValuesOutsideTheListSelectNothing) {
 }
 
 TEST(FormatChoices, QuickCombosFollowTheFormat) {
-    ConversionSettings s = Working(OutputFormat::Wmv);
+    ConversionSettings s = DistinctSettings(OutputFormat::Wmv);
     const ComboChoice wmvAspect = QuickAspectChoice(s);
     EXPECT_EQ(wmvAspect.items.data(), lists::discAspect.data());
     EXPECT_EQ(wmvAspect.selection, 0);

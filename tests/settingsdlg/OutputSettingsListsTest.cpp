@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "DistinctSettings.h"
 #include "OutputSettingsDlg.h"
 #include "SettingsDialogDriver.h"
 #include "SettingsLists.h"
@@ -16,33 +17,6 @@ Texts Of(TextList list) {
     return Texts(list.begin(), list.end());
 }
 
-// Settings whose every field differs from its default, so that each selection shows which field it is.
-ConversionSettings Distinct(OutputFormat format) {
-    ConversionSettings s;
-    s.outputFormat = static_cast<int>(format);
-    s.tvMode = 1;
-    s.mpegAspectRatio = 3;
-    s.dvdAspectRatio = 0;
-    s.aviQuality = 8;
-    s.mpeg1Quality = 1;
-    s.mpeg2Quality = 2;
-    s.svcdQuality = 0;
-    s.dvdQuality = 3;
-    s.wmvQuality = 7;
-    s.aviVideoCodec = 1;
-    s.asfVideoCodec = 0;
-    s.aviAudioCodec = 1;
-    s.divxAudioCodec = 1;
-    s.xvidAudioCodec = 1;
-    s.dvdAudioCodec = 1;
-    s.wmvAudioCodec = 0;
-    s.asfAudioCodec = 0;
-    s.aviResolution = 13;
-    s.mpegResolution = 15;
-    s.aviFrameRate = 6;
-    s.mpegFrameRate = 2;
-    return s;
-}
 
 // The combos in the table's column order.
 constexpr std::array kComboIds = {1067, 1068, 1069, 1077, 1070, 1071, 1078};
@@ -161,13 +135,13 @@ void ExpectRow(HWND settings, const FormatRow& row) {
 
 TEST_F(SettingsDialogFixture, EveryFormatOpensWithItsListsSelectionsAndStates) {
     for (const FormatRow& row : Rows()) {
-        TheSettings() = Distinct(row.format);
+        TheSettings() = DistinctSettings(row.format);
         ASSERT_TRUE(EditSettings([&](HWND settings) { ExpectRow(settings, row); }, IDCANCEL));
     }
 }
 
 TEST_F(SettingsDialogFixture, ChoosingEachFormatRefillsTheListsFromTheWorkingCopy) {
-    TheSettings() = Distinct(OutputFormat::Avi);
+    TheSettings() = DistinctSettings(OutputFormat::Avi);
     ASSERT_TRUE(EditSettings(
         [&](HWND settings) {
             for (const FormatRow& row : Rows()) {
