@@ -9,17 +9,20 @@ bin_dir=${CORVANE_BIN_DIR:-build/windows/bin}
 source scripts/wine-env.sh
 
 mkdir -p "$(dirname "$output")"
-(cd "$bin_dir" && exec wine explorer /desktop=corvane,1280x1024 Corvane.exe) >/dev/null 2>&1 &
+# The OLE switch /Embedding only keeps the Tip of the Day from showing first, so the shot is of the
+# main window whatever the tips setting.
+(cd "$bin_dir" && exec wine explorer /desktop=corvane,1280x1024 Corvane.exe /Embedding) >/dev/null 2>&1 &
 explorer=$!
-# Wait for the window, then give it a moment to paint.
+# Wait for the virtual desktop, then give the program a moment to start and paint.
+desktop=""
 for _ in $(seq 100); do
-    xdotool search --name '^Corvane$' >/dev/null 2>&1 && break
+    desktop=$(xdotool search --name 'Wine desktop' 2>/dev/null | head -n 1) && [ -n "$desktop" ] && break
     sleep 0.2
 done
-sleep 2
+sleep 4
 import -window root -crop 660x460+0+0 +repage "$output"
 # Close the main window as a user would (Escape); the program saves its settings and ends.
-xdotool search --name '^Corvane$' key Escape >/dev/null 2>&1 || true
+[ -n "$desktop" ] && xdotool key --window "$desktop" Escape >/dev/null 2>&1 || true
 for _ in $(seq 25); do
     kill -0 "$explorer" 2>/dev/null || break
     sleep 0.2
