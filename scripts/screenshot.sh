@@ -22,7 +22,7 @@ done
 sleep 4
 import -window root -crop 660x460+0+0 +repage "$output"
 # Close the main window as a user would (Escape); the program saves its settings and ends.
-[ -n "$desktop" ] && xdotool key --window "$desktop" Escape >/dev/null 2>&1 || true
+xdotool search --name '^Corvane$' key Escape >/dev/null 2>&1 || true
 for _ in $(seq 25); do
     kill -0 "$explorer" 2>/dev/null || break
     sleep 0.2
