@@ -6,6 +6,7 @@
 #include <string>
 
 #include "EncoderInterface.h"
+#include "KeyValueLine.h"
 #include "SubOptions.h"
 
 namespace {
@@ -43,17 +44,13 @@ std::optional<ProbeFacts> ParseProbeFacts(std::string_view output) {
     std::optional<double> baseRate;
     while (!output.empty()) {
         const size_t end = output.find('\n');
-        std::string_view line = output.substr(0, end);
+        const std::string_view line = output.substr(0, end);
         output = end == std::string_view::npos ? std::string_view() : output.substr(end + 1);
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
-        const size_t equals = line.find('=');
-        if (equals == std::string_view::npos) {
+        const auto entry = SplitKeyValueLine(line);
+        if (!entry) {
             continue;
         }
-        const std::string_view key = line.substr(0, equals);
-        const std::string_view value = line.substr(equals + 1);
+        const auto [key, value] = *entry;
         // The first value of each key counts: the chosen video stream comes before anything else.
         if (key == "duration" && !duration) {
             duration = ParseDecimal(value);

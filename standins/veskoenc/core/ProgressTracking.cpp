@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "KeyValueLine.h"
 #include "SubOptions.h"
 
 std::optional<ProgressBlock> ProgressParser::Feed(std::string_view chunk) {
@@ -10,17 +11,12 @@ std::optional<ProgressBlock> ProgressParser::Feed(std::string_view chunk) {
     size_t start = 0;
     size_t end = 0;
     while ((end = partialLine_.find('\n', start)) != std::string::npos) {
-        std::string_view line(partialLine_.data() + start, end - start);
+        const auto entry = SplitKeyValueLine(std::string_view(partialLine_.data() + start, end - start));
         start = end + 1;
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
-        const size_t equals = line.find('=');
-        if (equals == std::string_view::npos) {
+        if (!entry) {
             continue;
         }
-        const std::string_view key = line.substr(0, equals);
-        const std::string_view value = line.substr(equals + 1);
+        const auto [key, value] = *entry;
         // out_time_ms is microseconds too (a historical misnomer); out_time_us is preferred when present.
         if (key == "out_time_us" || key == "out_time_ms") {
             const auto us = ParseWholeNumber(value);
